@@ -61,7 +61,9 @@ AT(GAUGEHDR, update_routine, 24);
 AT(GAUGEHDR, generate_routine, 28);
 AT(GAUGEHDR, draw_routine, 32);
 AT(GAUGEHDR, kill_routine, 36);
+AT(GAUGEHDR, reserved1, 40);
 AT(GAUGEHDR, size_x_mm, 44);
+AT(GAUGEHDR, size_y_mm, 48);  // from here on zero in the older format
 
 static_assert(sizeof(GAUGESIMPORT) == 16);
 AT(GAUGESIMPORT, services, 4);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "host/needle_math.h"
+#include "platform/linux/platform_control.h"
 #include "platform/resource_table.h"
 
 namespace host {
@@ -102,11 +103,13 @@ Host::Host() {
     services_.trigger_key_event = svc_trigger_key_event;
     services_.lookup_var = svc_lookup_var;
     services_.execute_calculator_code = svc_calculator;
+    platform::control::set_event_sink([this](const platform::control::Event& e) { log({e.type, 0, 0, e.text}); });
 }
 
 Host::~Host() {
     kill_all();
     for (auto& m : modules_) m->import_table().services = nullptr;
+    platform::control::set_event_sink({});
     instances_.clear();
     modules_.clear();
     g_active = nullptr;
@@ -297,7 +300,16 @@ void Host::install_elements(GaugeInstance& inst) {
     for (ElementState& st : inst.elements_) {
         ELEMENT_HEADER* e = st.element;
         for (int i = 0; i < picture_count(e); ++i) st.pictures.push_back(bitmap(*inst.module_, e->resource_id + i));
-        if (e->element_type == ELEMENT_TYPE_NEEDLE) {
+        if (e->element_type == ELEMENT_TYPE_STATIC_IMAGE && inst.older_format()) {
+            // The older format's install routine reads the picture's size through this
+            // record; without a picture the pointer stays null.
+            auto* image = reinterpret_cast<ELEMENT_STATIC_IMAGE*>(e);
+            image->host_image = 0;
+            if (const Bitmap* b = st.pictures.empty() ? nullptr : st.pictures.front()) {
+                inst.image_records_.push_back(std::make_unique<HostImageRecord>(HostImageRecord{b, {b->width, b->height}}));
+                image->host_image = reinterpret_cast<PTRWORD>(inst.image_records_.back().get());
+            }
+        } else if (e->element_type == ELEMENT_TYPE_NEEDLE) {
             auto* n = reinterpret_cast<ELEMENT_NEEDLE*>(e);
             if (n->nonlinearity) compute_table_angles(n->nonlinearity, n->nonlinearity_count, e->position);
         } else if (e->element_type == ELEMENT_TYPE_STRING) {
@@ -451,7 +463,13 @@ void Host::element_list_update(ELEMENT_HEADER* root) {
 }
 
 void Host::element_list_kill(ELEMENT_HEADER* root) {
-    if (GaugeInstance* inst = instance_of(root)) inst->elements_.clear();
+    GaugeInstance* inst = instance_of(root);
+    if (!inst) return;
+    for (ElementState& st : inst->elements_)
+        if (st.element->element_type == ELEMENT_TYPE_STATIC_IMAGE && inst->older_format())
+            reinterpret_cast<ELEMENT_STATIC_IMAGE*>(st.element)->host_image = 0;
+    inst->elements_.clear();
+    inst->image_records_.clear();
 }
 
 void Host::mouse_list_install(MOUSERECT*, GAUGEHDR* gauge, PIXPOINT* size) {

@@ -18,10 +18,10 @@
 namespace host {
 
 struct Event {
-    std::string type;  // "key", "window", "calculator"
+    std::string type;  // "key", "window", "calculator", "library"
     UINT32 id = 0;     // key event id or window ident
     UINT32 value = 0;
-    std::string text;  // calculator code
+    std::string text;  // calculator code; what a platform event says
 };
 
 // What the last frame made of one element.
@@ -42,6 +42,13 @@ struct ElementState {
 
 class Host;
 
+// What the host hangs on an older-format static image (its first host-owned word points
+// here): the module finds the picture's pixel size in the words after the first.
+struct HostImageRecord {
+    const Bitmap* bitmap;
+    PIXPOINT size;
+};
+
 class GaugeInstance {
 public:
     const std::string& name() const { return name_; }
@@ -50,6 +57,8 @@ public:
     const std::vector<ElementState>& elements() const { return elements_; }
     std::vector<ElementState>& elements() { return elements_; }
     GaugeSize size() const { return size_; }
+    // The mouse list clicks are routed to (null when none is active).
+    const MOUSERECT* mouse_list() const { return active_mouse_; }
     bool uses_own_routines() const;
     bool older_format() const { return header_->gauge_header_version == GAUGE_HEADER_VERSION_OLD; }
 
@@ -68,6 +77,7 @@ private:
     std::vector<MOUSERECT> mouse_copy_;
     std::unique_ptr<char[]> parameters_;
     std::vector<ElementState> elements_;
+    std::vector<std::unique_ptr<HostImageRecord>> image_records_;
     const MOUSERECT* active_mouse_ = nullptr;  // the list clicks are routed to
     GaugeSize size_;
     bool installed_ = false;

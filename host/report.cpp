@@ -146,7 +146,8 @@ void print_json_report(std::ostream& out, const GaugeInstance& instance, const s
         first = false;
         if (ev.type == "key") out << ", \"id\": " << ev.id << ", \"value\": " << ev.value;
         else if (ev.type == "window") out << ", \"ident\": " << ev.id;
-        else out << ", \"code\": " << json_string(ev.text);
+        else if (ev.type == "calculator") out << ", \"code\": " << json_string(ev.text);
+        else out << ", \"text\": " << json_string(ev.text);
         out << "}";
     }
     out << "]}\n";

@@ -80,7 +80,7 @@ TEST(Catalogue, SeventyThreeGaugesInOrderThenNull) {
 }
 
 TEST(Catalogue, EveryGaugeSetsUpRunsAndTearsDown) {
-    LoadedModule m("Zephel_Instr");
+    LoadedModule m(gauge_module_path("Zephel_Instr"));
     for (const Entry& e : CATALOGUE) {
         host::GaugeInstance& g = m.place(e.name);
         SCOPED_TRACE(e.name);

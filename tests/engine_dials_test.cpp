@@ -9,7 +9,7 @@ namespace {
 
 class EngineDials : public ::testing::Test {
 protected:
-    LoadedModule m{"Zephel_Instr"};
+    LoadedModule m{gauge_module_path("Zephel_Instr")};
     // Sets one variable, runs a frame and gives the element's state.
     const host::ElementState& after(host::GaugeInstance& g, UINT32 var, double value, std::size_t element) {
         m.host.set_var(var, value);

@@ -19,7 +19,7 @@ std::vector<UINT32> key_ids(const std::vector<host::Event>& events) {
 constexpr UINT32 SERVICE = 0xF000, NEEDLE_CB = 0xE001, ICON_CB = 0xE002;
 
 TEST(Lifecycle, ServicesAndCallbacksComeInOrder) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     m.host.frame();
     m.host.frame();
@@ -34,7 +34,7 @@ TEST(Lifecycle, ServicesAndCallbacksComeInOrder) {
 }
 
 TEST(Lifecycle, EachPlacedGaugeHasItsOwnRecords) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& a = m.place("Probe", "abc");
     host::GaugeInstance& b = m.place("Probe");
     host::GaugeInstance& c = m.place("Probe", "");
@@ -54,7 +54,7 @@ TEST(Lifecycle, EachPlacedGaugeHasItsOwnRecords) {
 }
 
 TEST(Lifecycle, ValuesOfTheLastFrame) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     m.host.set_var(0x20, 50);
     m.host.set_var(0x30, 1.7);
@@ -77,7 +77,7 @@ TEST(Lifecycle, ValuesOfTheLastFrame) {
 }
 
 TEST(Lifecycle, AHiddenElementIsStillRefreshedSoItsCallbackCanShowItAgain) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     m.host.set_var(0x10, 1);
     m.host.set_var(0x30, 1);
@@ -91,7 +91,7 @@ TEST(Lifecycle, AHiddenElementIsStillRefreshedSoItsCallbackCanShowItAgain) {
 }
 
 TEST(Lifecycle, TimeVariableCountsFramesUntilSet) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     EXPECT_EQ(m.host.var(1), 0);
     m.host.frame();
     m.host.frame();
@@ -103,7 +103,7 @@ TEST(Lifecycle, TimeVariableCountsFramesUntilSet) {
 }
 
 TEST(Failures, FreezeKeepsTheLastValueAndRunsNoCallback) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     m.host.set_var(0x20, 40);
     m.host.frame();
@@ -120,7 +120,7 @@ TEST(Failures, FreezeKeepsTheLastValueAndRunsNoCallback) {
 }
 
 TEST(Failures, ZeroDrivesAxesToZeroButIconsKeepTheCallbacksResult) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     m.host.set_var(0x20, 80);
     m.host.set_var(0x30, 1);
@@ -133,7 +133,7 @@ TEST(Failures, ZeroDrivesAxesToZeroButIconsKeepTheCallbacksResult) {
 }
 
 TEST(Failures, TheHighestActionOfTheFailedKeysApplies) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     m.host.fail(21);
     m.host.fail(22);
@@ -147,7 +147,7 @@ TEST(Failures, TheHighestActionOfTheFailedKeysApplies) {
 }
 
 TEST(Clicks, ACallbackGetsItsRelativePointAndTheClickedGauge) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     ASSERT_TRUE(m.host.click(probe, 17, 22, host::MouseButton::left));
     const auto& ev = m.host.events();
@@ -159,7 +159,7 @@ TEST(Clicks, ACallbackGetsItsRelativePointAndTheClickedGauge) {
 }
 
 TEST(Clicks, AnAreaWithAnEventIdAndNoCallbackMakesTheHostSendIt) {
-    LoadedModule m("LifecycleProbe");
+    LoadedModule m(fixture_module_path("LifecycleProbe"));
     host::GaugeInstance& probe = m.place("Probe");
     EXPECT_FALSE(m.host.click(probe, 95, 75, host::MouseButton::left));
     ASSERT_TRUE(m.host.click(probe, 95, 75, host::MouseButton::right));  // past its region, inside the gauge
@@ -169,7 +169,7 @@ TEST(Clicks, AnAreaWithAnEventIdAndNoCallbackMakesTheHostSendIt) {
 }
 
 TEST(Module, CallsBeforeTheHostWritesItsServicesDoNothing) {
-    auto module = host::Module::load(gauge_module_path("LifecycleProbe"));
+    auto module = host::Module::load(fixture_module_path("LifecycleProbe"));
     ASSERT_EQ(module->import_table().services, nullptr);
     GAUGEHDR* g = module->find_gauge("Probe");
     ASSERT_NE(g, nullptr);
@@ -181,7 +181,7 @@ TEST(Module, CallsBeforeTheHostWritesItsServicesDoNothing) {
 TEST(Module, UnknownModulesAndGaugesAreReported) {
     host::Host host;
     EXPECT_THROW(host.load_module("/nonexistent/Nothing.gau"), std::runtime_error);
-    host::Module& m = host.load_module(gauge_module_path("LifecycleProbe"));
+    host::Module& m = host.load_module(fixture_module_path("LifecycleProbe"));
     EXPECT_THROW(host.place(m, "NoSuchGauge"), std::runtime_error);
 }
 

@@ -22,4 +22,11 @@ PLATFORM_API LibraryHandle load_library(const char* name);
 PLATFORM_API void* library_symbol(LibraryHandle library, const char* name);
 PLATFORM_API void free_library(LibraryHandle library);
 
+// ---- windows ----
+using WindowHandle = void*;
+
+// ---- sound (declared here; the sound services come with the module's click sounds) ----
+struct SoundDevice;
+struct SoundBuffer;
+
 }  // namespace platform

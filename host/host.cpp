@@ -1,9 +1,11 @@
 #include "host/host.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
 
+#include "host/help_text.h"
 #include "host/needle_math.h"
 #include "platform/linux/platform_control.h"
 #include "platform/resource_table.h"
@@ -13,6 +15,9 @@ namespace host {
 namespace {
 
 Host* g_active = nullptr;
+
+constexpr const char* MAIN_WINDOW_CLASSES[] = {"FS98MAIN", "MSCFSMAIN"};
+constexpr UINT32 ELAPSED_SECONDS = 0x25C;
 
 // The services table: plain functions that hand each call to the active host.
 void GAUGE_API svc_query(ELEMENT_HEADER*) {}
@@ -86,7 +91,9 @@ bool GaugeInstance::uses_own_routines() const {
            h->generate_routine || h->draw_routine || h->kill_routine;
 }
 
-Host::Host() {
+Host::Host()
+    : aircraft_({[this](UINT32 id) { return var(id); }, [this](UINT32 id, double value) { set_var(id, value); },
+                 [this](const std::string& effect) { log({"aircraft", 0, 0, effect}); }}) {
     if (g_active) throw std::logic_error("only one panel host at a time");
     g_active = this;
     services_.element_list_query = svc_query;
@@ -103,13 +110,21 @@ Host::Host() {
     services_.trigger_key_event = svc_trigger_key_event;
     services_.lookup_var = svc_lookup_var;
     services_.execute_calculator_code = svc_calculator;
-    platform::control::set_event_sink([this](const platform::control::Event& e) { log({e.type, 0, 0, e.text}); });
+    platform::control::set_event_sink([this](const platform::control::Event& e) { log({e.type, e.id, e.value, e.text, e.second_value}); });
+    platform::control::reset_sound();
+    // The simulator's generations name their main window's class differently; the modules
+    // find it by either.
+    for (const char* window_class : MAIN_WINDOW_CLASSES)
+        platform::control::register_window(window_class, "", &main_window_);
+    aircraft_.set_defaults();
 }
 
 Host::~Host() {
     kill_all();
     for (auto& m : modules_) m->import_table().services = nullptr;
     platform::control::set_event_sink({});
+    for (const char* window_class : MAIN_WINDOW_CLASSES) platform::control::register_window(window_class, "", nullptr);
+    platform::control::reset_sound();
     instances_.clear();
     modules_.clear();
     g_active = nullptr;
@@ -131,7 +146,9 @@ Module& Host::load_module(const std::string& path) {
 
 double Host::var(UINT32 id) const {
     if (auto it = vars_.find(id); it != vars_.end()) return it->second;
-    return id == 1 ? static_cast<double>(ticks_) : 0.0;
+    if (id == 1) return static_cast<double>(ticks_);
+    if (id == ELAPSED_SECONDS) return static_cast<double>(ticks_) / FRAMES_PER_SECOND;
+    return 0.0;
 }
 
 void Host::set_var(UINT32 id, double value) { vars_[id] = value; }
@@ -148,14 +165,27 @@ UINT32 Host::failure_action(const ELEMENT_HEADER* element) const {
     return action;
 }
 
-void Host::trigger_key_event(UINT32 event_id, UINT32 value) { log({"key", event_id, value, {}}); }
+void Host::trigger_key_event(UINT32 event_id, UINT32 value) {
+    log({"key", event_id, value, {}});
+    aircraft_.key_event(event_id, value);
+}
 
-void Host::panel_window_toggle(UINT32 ident) { log({"window", ident, 0, {}}); }
+void Host::panel_window_toggle(UINT32 ident) {
+    log({"window", ident, 0, {}});
+    aircraft_.toggle_panel_window(static_cast<SINT32>(ident));
+}
+
+void Host::set_sound_device_available(bool available) {
+    platform::control::fail_sound_step(platform::control::SoundStep::device_create, !available);
+}
 
 const char* Host::execute_calculator_code(const char* code) {
-    const std::string expression = code ? code : "";
-    log({"calculator", 0, 0, expression});
-    calculator_answer_ = expression == "(A:ATC ID,string)" ? atc_id : "";
+    // Asked at every refresh (the registration plate): no copy of the expression unless it
+    // is logged.
+    const char* expression = code ? code : "";
+    if (keep_events_) log({"calculator", 0, 0, expression});
+    if (std::strcmp(expression, "(A:ATC ID,string)") == 0) calculator_answer_ = atc_id;
+    else calculator_answer_.clear();
     return calculator_answer_.c_str();
 }
 
@@ -411,6 +441,8 @@ void Host::update_element(GaugeInstance& inst, ElementState& st) {
 
 void Host::frame() {
     ++ticks_;
+    aircraft_.advance(1.0 / FRAMES_PER_SECOND);
+    platform::control::advance_sound_clock(1.0 / FRAMES_PER_SECOND);
     for (std::size_t i = 0; i < instances_.size(); ++i) {
         GaugeInstance& inst = *instances_[i];
         service(inst, PANEL_SERVICE_PRE_UPDATE);
@@ -428,6 +460,11 @@ void Host::frame() {
 bool Host::click(GaugeInstance& inst, int x, int y, MouseButton button) {
     ClickTarget target = find_click_target(inst.active_mouse_, inst.size_, x, y, button);
     if (!target) return false;
+    fire(inst, target, x, y, button);
+    return true;
+}
+
+void Host::fire(GaugeInstance& inst, const ClickTarget& target, int x, int y, MouseButton button) {
     const MOUSERECT& area = *target.area;
     if (area.mouse_function) {
         MOUSE_CLICK_POINT point{{x - target.box.x, y - target.box.y}, reinterpret_cast<PTRWORD>(inst.header_)};
@@ -435,7 +472,23 @@ bool Host::click(GaugeInstance& inst, int x, int y, MouseButton button) {
     } else if (area.event_id) {
         trigger_key_event(area.event_id, 0);
     }
-    return true;
+}
+
+bool Host::hold(GaugeInstance& inst, int x, int y, double seconds, MouseButton button) {
+    ClickTarget target = find_click_target(inst.active_mouse_, inst.size_, x, y, button);
+    if (target) fire(inst, target, x, y, button);
+    const bool repeats = target && (target.area->mouse_flags & MOUSE_DOWN_REPEAT);
+    const long frames = std::lround(std::max(0.0, seconds) * FRAMES_PER_SECOND);
+    for (long held = 1; held <= frames; ++held) {
+        if (repeats && held >= REPEAT_DELAY_FRAMES && (held - REPEAT_DELAY_FRAMES) % REPEAT_EVERY_FRAMES == 0)
+            fire(inst, target, x, y, button);
+        frame();
+    }
+    return static_cast<bool>(target);
+}
+
+void Host::hover(const GaugeInstance& inst, int x, int y) {
+    log({"hover", 0, 0, describe_help(find_help_target(inst.active_mouse_, inst.size_, x, y))});
 }
 
 // ---- the services gauges with their own routines call ----------------------------------------

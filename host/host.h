@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/gauge_host.h"
+#include "host/aircraft.h"
 #include "host/bitmap.h"
 #include "host/module.h"
 #include "host/mouse_routing.h"
@@ -18,10 +19,13 @@
 namespace host {
 
 struct Event {
-    std::string type;  // "key", "window", "calculator", "library"
-    UINT32 id = 0;     // key event id or window ident
-    UINT32 value = 0;
-    std::string text;  // calculator code; what a platform event says
+    std::string type;  // "key", "window", "calculator", "aircraft", "hover", and the
+                       // platform's: "library", "sound", "launch", "message", "folder", "file"
+    UINT32 id = 0;     // key event id, window ident, the resource id of a sound played, or
+                       // the message posted to a program's window
+    UINT32 value = 0;  // key event value; a posted message's first parameter
+    std::string text;  // calculator code; what a platform event says; the window posted to
+    UINT32 second_value = 0;  // a posted message's second parameter
 };
 
 // What the last frame made of one element.
@@ -104,8 +108,17 @@ public:
     void service(GaugeInstance& instance, SINT32 service_id);
     // Routes a click at a gauge pixel; returns false when no area takes it.
     bool click(GaugeInstance& instance, int x, int y, MouseButton button);
+    // Holds the button down at a gauge pixel for `seconds`, running the frames meanwhile. An
+    // area whose mouse flags carry MOUSE_DOWN_REPEAT fires again while held: first after
+    // REPEAT_DELAY_FRAMES, then every REPEAT_EVERY_FRAMES. Returns false when no area takes it.
+    bool hold(GaugeInstance& instance, int x, int y, double seconds, MouseButton button);
+    static constexpr int FRAMES_PER_SECOND = 18, REPEAT_DELAY_FRAMES = 9, REPEAT_EVERY_FRAMES = 2;
+    // Logs what the help at a gauge pixel shows: the help id or the tooltip (its text with
+    // its arguments, or its host help id).
+    void hover(const GaugeInstance& instance, int x, int y);
 
-    // Token variables: unknown ids read 0; variable 1 counts frames until a value is set.
+    // Token variables: unknown ids read 0; variable 1 counts frames and 0x25C the seconds
+    // they make, each until a value is set.
     double var(UINT32 id) const;
     void set_var(UINT32 id, double value);
 
@@ -114,7 +127,16 @@ public:
     void fail(UINT32 key, std::optional<UINT32> forced_action = {});
     void repair(UINT32 key);
 
-    void log(Event event) { events_.push_back(std::move(event)); }
+    void log(Event event) {
+        if (keep_events_) events_.push_back(std::move(event));
+    }
+    // A running panel keeps no event log, which would grow with every frame's events; eval
+    // and the tests keep it (the default).
+    void keep_events(bool keep) { keep_events_ = keep; }
+    // The simulated aircraft that answers the key events.
+    Aircraft& aircraft() { return aircraft_; }
+    // Without a sound device, the modules' device creation fails (sound stays silent).
+    void set_sound_device_available(bool available);
     const std::vector<Event>& events() const { return events_; }
     std::string atc_id = "ZPH123";
 
@@ -143,6 +165,7 @@ private:
     void update_elements(GaugeInstance& inst);
     void update_element(GaugeInstance& inst, ElementState& st);
     UINT32 failure_action(const ELEMENT_HEADER* element) const;
+    void fire(GaugeInstance& inst, const ClickTarget& target, int x, int y, MouseButton button);
 
     PANEL_SERVICES services_{};
     std::vector<std::unique_ptr<Module>> modules_;
@@ -152,7 +175,10 @@ private:
     std::map<std::pair<const Module*, SINT32>, std::optional<Bitmap>> bitmaps_;
     std::vector<Event> events_;
     std::string calculator_answer_;
+    bool keep_events_ = true;
     long long ticks_ = 0;
+    Aircraft aircraft_;
+    char main_window_ = 0;  // its address is the main window's handle
 };
 
 }  // namespace host

@@ -107,6 +107,9 @@ void print_text_report(std::ostream& out, const GaugeInstance& instance, const s
     for (const Event& ev : events) {
         if (ev.type == "key") out << "  key " << hex(ev.id) << " value " << ev.value << "\n";
         else if (ev.type == "window") out << "  window " << ev.id << "\n";
+        else if (ev.type == "message")
+            out << "  message " << hex(ev.id) << " " << static_cast<SINT32>(ev.value) << " "
+                << static_cast<SINT32>(ev.second_value) << " to " << ev.text << "\n";
         else out << "  " << ev.type << " " << ev.text << "\n";
     }
 }
@@ -146,6 +149,9 @@ void print_json_report(std::ostream& out, const GaugeInstance& instance, const s
         first = false;
         if (ev.type == "key") out << ", \"id\": " << ev.id << ", \"value\": " << ev.value;
         else if (ev.type == "window") out << ", \"ident\": " << ev.id;
+        else if (ev.type == "message")
+            out << ", \"window\": " << json_string(ev.text) << ", \"message\": " << ev.id << ", \"first\": "
+                << static_cast<SINT32>(ev.value) << ", \"second\": " << static_cast<SINT32>(ev.second_value);
         else if (ev.type == "calculator") out << ", \"code\": " << json_string(ev.text);
         else out << ", \"text\": " << json_string(ev.text);
         out << "}";

@@ -1,9 +1,11 @@
 #include "host/steps.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
 
 namespace host {
 
@@ -67,15 +69,26 @@ std::optional<Step> parse_step(const std::vector<std::string>& args, std::size_t
             if (step.count < 0) throw std::runtime_error("bad frame count '" + args[pos] + "'");
             ++pos;
         }
-    } else if (word == "click") {
-        step.kind = Step::Kind::click;
-        step.x = parse_int(arg(args, pos + 1, "click"), "x");
-        step.y = parse_int(arg(args, pos + 2, "click"), "y");
+    } else if (word == "click" || word == "hold") {
+        step.kind = word == "click" ? Step::Kind::click : Step::Kind::hold;
+        step.x = parse_int(arg(args, pos + 1, word.c_str()), "x");
+        step.y = parse_int(arg(args, pos + 2, word.c_str()), "y");
         pos += 3;
+        if (step.kind == Step::Kind::hold) {
+            auto seconds = parse_number(arg(args, pos, "hold"));
+            if (!seconds || *seconds < 0 || *seconds > 3600) throw std::runtime_error("bad seconds '" + args[pos] + "'");
+            step.value = *seconds;
+            ++pos;
+        }
         if (pos < args.size() && (args[pos] == "left" || args[pos] == "right")) {
             step.button = args[pos] == "left" ? MouseButton::left : MouseButton::right;
             ++pos;
         }
+    } else if (word == "hover") {
+        step.kind = Step::Kind::hover;
+        step.x = parse_int(arg(args, pos + 1, "hover"), "x");
+        step.y = parse_int(arg(args, pos + 2, "hover"), "y");
+        pos += 3;
     } else if (word == "fail") {
         step.kind = Step::Kind::fail;
         step.id = parse_id(arg(args, pos + 1, "fail"), "failure key");
@@ -94,6 +107,12 @@ std::optional<Step> parse_step(const std::vector<std::string>& args, std::size_t
         step.kind = Step::Kind::service;
         step.id = parse_id(arg(args, pos + 1, "service"), "service id");
         pos += 2;
+    } else if (word == "wait") {
+        step.kind = Step::Kind::wait;
+        auto seconds = parse_number(arg(args, pos + 1, "wait"));
+        if (!seconds || !(*seconds >= 0) || *seconds > 3600) throw std::runtime_error("bad wait '" + args[pos + 1] + "'");
+        step.value = *seconds;
+        pos += 2;
     } else {
         return std::nullopt;
     }
@@ -110,6 +129,10 @@ void run_step(Host& host, GaugeInstance& instance, const Step& step) {
         case Step::Kind::fail: host.fail(step.id, step.action); break;
         case Step::Kind::repair: host.repair(step.id); break;
         case Step::Kind::service: host.service(instance, static_cast<SINT32>(step.id)); break;
+        case Step::Kind::hold: host.hold(instance, step.x, step.y, step.value, step.button); break;
+        case Step::Kind::hover: host.hover(instance, step.x, step.y); break;
+        // Real time, for the programs the gauges started: frames take none.
+        case Step::Kind::wait: std::this_thread::sleep_for(std::chrono::duration<double>(step.value)); break;
     }
 }
 

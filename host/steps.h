@@ -10,11 +10,11 @@
 namespace host {
 
 struct Step {
-    enum class Kind { set, frame, click, fail, repair, service } kind;
+    enum class Kind { set, frame, click, fail, repair, service, hold, hover, wait } kind;
     UINT32 id = 0;            // set: variable; fail/repair: key; service: id
-    double value = 0;         // set: value
+    double value = 0;         // set: value; hold, wait: seconds
     int count = 1;            // frame: how many
-    int x = 0, y = 0;         // click
+    int x = 0, y = 0;         // click, hold, hover
     MouseButton button = MouseButton::left;
     std::optional<UINT32> action;  // fail
 };

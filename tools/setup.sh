@@ -3,7 +3,8 @@
 #
 # Installs whatever is missing on a Debian 12 machine (apt, as root), builds the native and
 # the 32-bit Windows modules and the panel host, then
-#   main: runs the main job (the module catalogues and a first look at the engine dials);
+#   main: runs the main job: draws the default panel (build/panel/) and the gallery of every
+#         gauge in three flight states (build/gallery/index.html);
 #   test: runs every test, once in the normal build and once under ASan and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +18,8 @@ esac
 packages=(cmake ninja-build g++ make file binutils
           g++-mingw-w64-i686 binutils-mingw-w64-i686
           libgtest-dev libbenchmark-dev
-          libcairo2-dev libfreetype-dev libpng-dev fonts-liberation2 fonts-dseg)
+          libcairo2-dev libfreetype-dev libfontconfig-dev libpng-dev pkg-config
+          fonts-liberation2 fonts-dseg)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -35,13 +37,16 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 
 if [ "$job" = main ]; then
-  for module in build/gauges/*.gau; do
-    echo "== $(basename "$module" .gau): gauges and widths (mm)"
-    build/panelhost list "$module"
-  done
-  echo "== Torque at 500 and Turb_Temp at 500 °C"
-  build/panelhost eval build/gauges/Zephel_Instr.gau Torque set 0x275 1.315789 frame
-  build/panelhost eval build/gauges/Zephel_Instr.gau Turb_Temp set 0x277 1391.67 frame
+  states=(assets/panel/cruise.state assets/panel/approach.state assets/panel/cold_and_dark.state)
+  echo "== the default panel in the cruise state: build/panel/panel.png and one PNG per window"
+  mkdir -p build/panel
+  build/panelhost panel assets/panel/panel.cfg --gauges build/gauges --state "${states[0]}" -o build/panel/panel.png
+  build/panelhost panel assets/panel/panel.cfg --gauges build/gauges --state "${states[0]}" -o build/panel/
+  echo "== the gallery: every gauge of every module in ${#states[@]} flight states"
+  state_options=()
+  for s in "${states[@]}"; do state_options+=(--state "$s"); done
+  build/panelhost gallery build/gauges "${state_options[@]}" -o build/gallery
+  echo "== done: open build/panel/panel.png and build/gallery/index.html"
   exit 0
 fi
 

@@ -1,371 +1,181 @@
 // Window buttons: small buttons that open, close and toggle the panel's sub-windows and change
 // the view. ATC_Toggle, Kneeboard_Toggle and Map_Toggle carry a host event; the other fifteen
-// share one gauge callback and take their windows, help id and picture from the parameter text.
-// Each button keeps records of its own, since the set-up rewrites its picture and help id.
+// share one gauge callback and one mouse callback and take their windows, help id and picture
+// from the parameter text. The host gives each placed button records of its own, so the
+// picture, help id and set-up flag written here belong to that button alone.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 #include "common/gauge_records.h"
 #include "zephel_instr/frame/catalogue.h"
+#include "zephel_instr/panel/parameter_keys.h"
 
 namespace zephel::window_buttons {
+using namespace records;
+using parameter_keys::find_key;
+using parameter_keys::read_decimal;
+using parameter_keys::read_window_ident;
 
-// Shared by the fifteen configurable buttons. Ignores every service; the buttons' set-up from
-// their parameter text comes with the buttons.
-void GAUGE_API gauge_callback(GAUGEHDR*, SINT32, PTRWORD) {}
+enum : UINT32 {
+    WINDOW_TOGGLE_EVENT = 0x103CA,
+    WINDOW_OPEN_EVENT = 0x103CB,
+    WINDOW_CLOSE_EVENT = 0x103CC,
+    VIEW_RESET_EVENT = 0x10153,
+    VIEW_NEXT_EVENT = 0x100C6,
+    VIEW_PREVIOUS_EVENT = 0x100C7,
+};
+
+// The b key chooses among the module's button pictures 100, 110, ... 290.
+bool is_button_picture(SINT32 id) { return id >= 100 && id <= 290 && id % 10 == 0; }
+
+// A view step count far beyond any panel's use: a huge or negated p value stays a short burst.
+constexpr std::int64_t MOST_VIEW_STEPS = 100;
+
+bool has_text(const char* text) { return text && *text; }
+
+// Service 2: the picture (b) and help id (h) at every set-up, the a key once per button.
+void GAUGE_API gauge_callback(GAUGEHDR* pgauge, SINT32 service_id, PTRWORD) {
+    if (service_id != PANEL_SERVICE_PRE_INSTALL || !pgauge) return;
+    char* text = pgauge->parameters;
+    if (has_text(text)) {
+        bool picture_accepted = true;
+        if (const char* b = find_key(text, 'b')) {
+            const SINT32 picture = read_decimal(b + 1);
+            ELEMENT_HEADER* background = pgauge->elements_list ? pgauge->elements_list[0] : nullptr;
+            picture_accepted = background && is_button_picture(picture);
+            if (picture_accepted) background->resource_id = picture;
+        }
+        // An unacceptable picture leaves the help id unread as well.
+        if (const char* h = find_key(text, 'h'); picture_accepted && h && pgauge->mouse_rect)
+            pgauge->mouse_rect[0].help_id = parameter_keys::read_help_id(h + 1);
+    }
+    if (pgauge->user_data == 0) {
+        if (const char* a = find_key(text, 'a')) {
+            if (const SINT32 window = read_window_ident(a + 1); window >= 0)
+                panel::trigger_key_event(WINDOW_CLOSE_EVENT, static_cast<UINT32>(window));
+        }
+        pgauge->user_data = 1;
+    }
+}
+
+// Sends `event` with the window of every occurrence of `key`.
+void send_for_each(const char* text, char key, UINT32 event) {
+    for (const char* k = find_key(text, key); k; k = find_key(k + 1, key))
+        if (const SINT32 window = read_window_ident(k + 1); window >= 0)
+            panel::trigger_key_event(event, static_cast<UINT32>(window));
+}
+
+// p: n view steps forwards, |n| backwards, or back to the first view for 0.
+void step_views(const char* text) {
+    const char* p = find_key(text, 'p');
+    if (!p) return;
+    const std::int64_t n = read_decimal(p + 1);
+    if (n == 0) {
+        panel::trigger_key_event(VIEW_RESET_EVENT, 0);
+        return;
+    }
+    const UINT32 event = n < 0 ? VIEW_PREVIOUS_EVENT : VIEW_NEXT_EVENT;
+    for (std::int64_t i = 0; i < std::min(std::abs(n), MOST_VIEW_STEPS); ++i) panel::trigger_key_event(event, 0);
+}
+
+// A click: without a text it toggles the main panel; otherwise the o, c, t and p keys.
+BOOL32 GAUGE_API mouse_callback(PIXPOINT* relative_point, UINT32) {
+    const GAUGEHDR* gauge = clicked_gauge(relative_point);
+    const char* text = gauge ? gauge->parameters : nullptr;
+    if (!has_text(text)) {
+        panel::panel_window_toggle(0);
+        return 0;
+    }
+    send_for_each(text, 'o', WINDOW_OPEN_EVENT);
+    send_for_each(text, 'c', WINDOW_CLOSE_EVENT);
+    send_for_each(text, 't', WINDOW_TOGGLE_EVENT);
+    step_views(text);
+    return 0;
+}
+
+// What sets one button apart from the others.
+struct Button {
+    SINT32 picture;
+    UINT32 help_id = 0;             // of the whole-gauge region
+    const char* tooltip = nullptr;  // a text tooltip, when the button has one
+    UINT32 host_event = 0;          // the host sends it on a click; 0: the shared mouse callback
+    PIXBOX area = {3, 3, 13, 13};
+    UINT32 image_flags = 0x3;
+};
+
+// One button's records: its picture and its mouse list (whole-gauge region, tooltip, click
+// area, end of region, end of list; without a tooltip the list is one record shorter).
+struct ButtonRecords {
+    ELEMENT_STATIC_IMAGE background;
+    ELEMENT_HEADER* elements[2];
+    MOUSERECT mouse[5];
+
+    constexpr ButtonRecords(GAUGEHDR& gauge, const Button& b)
+        : background{.header = {.element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = b.picture,
+                                .gauge_header = &gauge, .image_flags = b.image_flags}},
+          elements{&background.header, nullptr},
+          mouse{help_region(WHOLE_GAUGE, b.help_id)} {
+        int n = 1;
+        if (b.tooltip) mouse[n++] = tooltip_text(b.tooltip);
+        mouse[n++] = b.host_event ? click_event(b.area, CURSOR_HAND, MOUSE_LEFTSINGLE, b.host_event)
+                                  : click_callback(b.area, CURSOR_HAND, MOUSE_LEFTSINGLE, mouse_callback);
+        mouse[n++] = end_region();
+        mouse[n] = end_list();
+    }
+};
+
+ButtonRecords atc_toggle{atc_toggle_gauge, {.picture = 90, .help_id = 0xAB94, .host_event = 0x1001C}};
+ButtonRecords kneeboard_toggle{kneeboard_toggle_gauge, {.picture = 70, .help_id = 0xAB93, .host_event = 0x10154}};
+ButtonRecords map_toggle{map_toggle_gauge, {.picture = 80, .help_id = 0xAB8F, .host_event = 0x10380}};
+ButtonRecords invisible_toggle{invisible_toggle_gauge, {.picture = 200}};
+ButtonRecords radios_toggle{radios_toggle_gauge, {.picture = 120, .help_id = 0xAB86}};
+ButtonRecords gps_toggle{gps_toggle_gauge, {.picture = 130, .help_id = 0xAB87}};
+ButtonRecords throttle_toggle{throttle_toggle_gauge, {.picture = 140, .help_id = 0xAB88}};
+ButtonRecords compass_toggle{compass_toggle_gauge, {.picture = 150, .help_id = 0xAB89}};
+ButtonRecords close_subpanel{close_subpanel_gauge, {.picture = 160, .tooltip = "Close subpanel window"}};
+ButtonRecords landing_view_toggle{landing_view_toggle_gauge,
+                                  {.picture = 230, .tooltip = "Switch normal view / landing view"}};
+ButtonRecords electricity_toggle{electricity_toggle_gauge,
+                                 {.picture = 240, .tooltip = "Display/Hide electricity subpanel"}};
+ButtonRecords overhead_toggle{overhead_toggle_gauge, {.picture = 220, .help_id = 0xAB95}};
+ButtonRecords nav_instruments_toggle{nav_instruments_toggle_gauge,
+                                     {.picture = 190, .tooltip = "Display/Hide navigation instruments"}};
+ButtonRecords autopilot_toggle{autopilot_toggle_gauge,
+                               {.picture = 280, .tooltip = "Display/Hide enlarged Autopilot", .image_flags = 0x7}};
+ButtonRecords vfr_panel_toggle{vfr_panel_toggle_gauge, {.picture = 270}};
+ButtonRecords ifr_panel_toggle{ifr_panel_toggle_gauge, {.picture = 290}};
+ButtonRecords fuel_toggle{fuel_toggle_gauge, {.picture = 250, .help_id = 0xAB8A}};
+// Shows the INS mode selector's own picture, with a click area to match.
+ButtonRecords ins_msu_toggle{ins_msu_toggle_gauge, {.picture = 5060,
+                                                    .tooltip = "Toggles INS Mode Selector Unit subpanel",
+                                                    .area = {2, 2, 80, 20}}};
+
+// The three host-event buttons have no gauge callback.
+constexpr GAUGEHDR header(const char* name, ButtonRecords& button, PGAUGE_CALLBACK callback = gauge_callback) {
+    return gauge_header(name, 19, button.elements, button.mouse, callback);
+}
 
 }  // namespace zephel::window_buttons
 
-// ---- ATC_Toggle: button for the ATC window; the host sends its event.
-
-namespace zephel::atc_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 90,
-    .gauge_header = &atc_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB94), end_region(), end_list()};
-
-}  // namespace zephel::atc_toggle
-
-GAUGEHDR zephel::atc_toggle_gauge =
-    records::gauge_header("ATC_Toggle", 19, zephel::atc_toggle::elements,
-                          zephel::atc_toggle::mouse, nullptr);
-
-// ---- Kneeboard_Toggle: button for the kneeboard; the host sends its event.
-
-namespace zephel::kneeboard_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 70,
-    .gauge_header = &kneeboard_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB93), end_region(), end_list()};
-
-}  // namespace zephel::kneeboard_toggle
-
-GAUGEHDR zephel::kneeboard_toggle_gauge =
-    records::gauge_header("Kneeboard_Toggle", 19, zephel::kneeboard_toggle::elements,
-                          zephel::kneeboard_toggle::mouse, nullptr);
-
-// ---- Map_Toggle: button for the map; the host sends its event.
-
-namespace zephel::map_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 80,
-    .gauge_header = &map_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB8F), end_region(), end_list()};
-
-}  // namespace zephel::map_toggle
-
-GAUGEHDR zephel::map_toggle_gauge =
-    records::gauge_header("Map_Toggle", 19, zephel::map_toggle::elements,
-                          zephel::map_toggle::mouse, nullptr);
-
-// ---- Invisible_Toggle: button with no help text of its own.
-
-namespace zephel::invisible_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 200,
-    .gauge_header = &invisible_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0), end_region(), end_list()};
-
-}  // namespace zephel::invisible_toggle
-
-GAUGEHDR zephel::invisible_toggle_gauge =
-    records::gauge_header("Invisible_Toggle", 19, zephel::invisible_toggle::elements,
-                          zephel::invisible_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Radios_Toggle: button for the radio stack window.
-
-namespace zephel::radios_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 120,
-    .gauge_header = &radios_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB86), end_region(), end_list()};
-
-}  // namespace zephel::radios_toggle
-
-GAUGEHDR zephel::radios_toggle_gauge =
-    records::gauge_header("Radios_Toggle", 19, zephel::radios_toggle::elements,
-                          zephel::radios_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- GPS_Toggle: button for the GPS window.
-
-namespace zephel::gps_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 130,
-    .gauge_header = &gps_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB87), end_region(), end_list()};
-
-}  // namespace zephel::gps_toggle
-
-GAUGEHDR zephel::gps_toggle_gauge =
-    records::gauge_header("GPS_Toggle", 19, zephel::gps_toggle::elements,
-                          zephel::gps_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Throttle_Toggle: button for the throttle window.
-
-namespace zephel::throttle_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 140,
-    .gauge_header = &throttle_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB88), end_region(), end_list()};
-
-}  // namespace zephel::throttle_toggle
-
-GAUGEHDR zephel::throttle_toggle_gauge =
-    records::gauge_header("Throttle_Toggle", 19, zephel::throttle_toggle::elements,
-                          zephel::throttle_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Compass_Toggle: button for the compass window.
-
-namespace zephel::compass_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 150,
-    .gauge_header = &compass_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB89), end_region(), end_list()};
-
-}  // namespace zephel::compass_toggle
-
-GAUGEHDR zephel::compass_toggle_gauge =
-    records::gauge_header("Compass_Toggle", 19, zephel::compass_toggle::elements,
-                          zephel::compass_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Close_Subpanel: button that closes a sub-panel window.
-
-namespace zephel::close_subpanel {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 160,
-    .gauge_header = &close_subpanel_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {
-    help_region(WHOLE_GAUGE, 0),
-    tooltip_text("Close subpanel window"),
-    end_region(),
-    end_list(),
-};
-
-}  // namespace zephel::close_subpanel
-
-GAUGEHDR zephel::close_subpanel_gauge =
-    records::gauge_header("Close_Subpanel", 19, zephel::close_subpanel::elements,
-                          zephel::close_subpanel::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Landing_View_Toggle: button that switches between the normal and the landing view.
-
-namespace zephel::landing_view_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 230,
-    .gauge_header = &landing_view_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {
-    help_region(WHOLE_GAUGE, 0),
-    tooltip_text("Switch normal view / landing view"),
-    end_region(),
-    end_list(),
-};
-
-}  // namespace zephel::landing_view_toggle
-
-GAUGEHDR zephel::landing_view_toggle_gauge =
-    records::gauge_header(
-        "Landing_View_Toggle", 19, zephel::landing_view_toggle::elements,
-        zephel::landing_view_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Electricity_Toggle: button for the electricity sub-panel.
-
-namespace zephel::electricity_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 240,
-    .gauge_header = &electricity_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {
-    help_region(WHOLE_GAUGE, 0),
-    tooltip_text("Display/Hide electricity subpanel"),
-    end_region(),
-    end_list(),
-};
-
-}  // namespace zephel::electricity_toggle
-
-GAUGEHDR zephel::electricity_toggle_gauge =
-    records::gauge_header(
-        "Electricity_Toggle", 19, zephel::electricity_toggle::elements,
-        zephel::electricity_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Overhead_Toggle: button for the overhead panel.
-
-namespace zephel::overhead_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 220,
-    .gauge_header = &overhead_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB95), end_region(), end_list()};
-
-}  // namespace zephel::overhead_toggle
-
-GAUGEHDR zephel::overhead_toggle_gauge =
-    records::gauge_header("Overhead_Toggle", 19, zephel::overhead_toggle::elements,
-                          zephel::overhead_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Nav_Instruments_Toggle: button for the navigation instruments.
-
-namespace zephel::nav_instruments_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 190,
-    .gauge_header = &nav_instruments_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {
-    help_region(WHOLE_GAUGE, 0),
-    tooltip_text("Display/Hide navigation instruments"),
-    end_region(),
-    end_list(),
-};
-
-}  // namespace zephel::nav_instruments_toggle
-
-GAUGEHDR zephel::nav_instruments_toggle_gauge =
-    records::gauge_header(
-        "Nav_Instruments_Toggle", 19, zephel::nav_instruments_toggle::elements,
-        zephel::nav_instruments_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Autopilot_Toggle: button for the enlarged autopilot.
-
-namespace zephel::autopilot_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 280,
-    .gauge_header = &autopilot_toggle_gauge, .image_flags = 0x7}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {
-    help_region(WHOLE_GAUGE, 0),
-    tooltip_text("Display/Hide enlarged Autopilot"),
-    end_region(),
-    end_list(),
-};
-
-}  // namespace zephel::autopilot_toggle
-
-GAUGEHDR zephel::autopilot_toggle_gauge =
-    records::gauge_header("Autopilot_Toggle", 19, zephel::autopilot_toggle::elements,
-                          zephel::autopilot_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- VFR_Panel_Toggle: button for the VFR panel.
-
-namespace zephel::vfr_panel_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 270,
-    .gauge_header = &vfr_panel_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0), end_region(), end_list()};
-
-}  // namespace zephel::vfr_panel_toggle
-
-GAUGEHDR zephel::vfr_panel_toggle_gauge =
-    records::gauge_header("VFR_Panel_Toggle", 19, zephel::vfr_panel_toggle::elements,
-                          zephel::vfr_panel_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- IFR_Panel_Toggle: button for the IFR panel.
-
-namespace zephel::ifr_panel_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 290,
-    .gauge_header = &ifr_panel_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0), end_region(), end_list()};
-
-}  // namespace zephel::ifr_panel_toggle
-
-GAUGEHDR zephel::ifr_panel_toggle_gauge =
-    records::gauge_header("IFR_Panel_Toggle", 19, zephel::ifr_panel_toggle::elements,
-                          zephel::ifr_panel_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- Fuel_Toggle: button for the fuel window.
-
-namespace zephel::fuel_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 250,
-    .gauge_header = &fuel_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {help_region(WHOLE_GAUGE, 0xAB8A), end_region(), end_list()};
-
-}  // namespace zephel::fuel_toggle
-
-GAUGEHDR zephel::fuel_toggle_gauge =
-    records::gauge_header("Fuel_Toggle", 19, zephel::fuel_toggle::elements,
-                          zephel::fuel_toggle::mouse, zephel::window_buttons::gauge_callback);
-
-// ---- INS_MSU_Toggle: button for the INS mode selector sub-panel, showing the selector's picture.
-
-namespace zephel::ins_msu_toggle {
-using namespace records;
-
-ELEMENT_STATIC_IMAGE background{.header = {
-    .element_type = ELEMENT_TYPE_STATIC_IMAGE, .resource_id = 5060,
-    .gauge_header = &ins_msu_toggle_gauge, .image_flags = 0x3}};
-
-ELEMENT_HEADER* elements[] = {&background.header, nullptr};
-MOUSERECT mouse[] = {
-    help_region(WHOLE_GAUGE, 0),
-    tooltip_text("Toggles INS Mode Selector Unit subpanel"),
-    end_region(),
-    end_list(),
-};
-
-}  // namespace zephel::ins_msu_toggle
-
-GAUGEHDR zephel::ins_msu_toggle_gauge =
-    records::gauge_header("INS_MSU_Toggle", 19, zephel::ins_msu_toggle::elements,
-                          zephel::ins_msu_toggle::mouse, zephel::window_buttons::gauge_callback);
+namespace zephel {
+using window_buttons::header;
+GAUGEHDR atc_toggle_gauge = header("ATC_Toggle", window_buttons::atc_toggle, nullptr);
+GAUGEHDR kneeboard_toggle_gauge = header("Kneeboard_Toggle", window_buttons::kneeboard_toggle, nullptr);
+GAUGEHDR map_toggle_gauge = header("Map_Toggle", window_buttons::map_toggle, nullptr);
+GAUGEHDR invisible_toggle_gauge = header("Invisible_Toggle", window_buttons::invisible_toggle);
+GAUGEHDR radios_toggle_gauge = header("Radios_Toggle", window_buttons::radios_toggle);
+GAUGEHDR gps_toggle_gauge = header("GPS_Toggle", window_buttons::gps_toggle);
+GAUGEHDR throttle_toggle_gauge = header("Throttle_Toggle", window_buttons::throttle_toggle);
+GAUGEHDR compass_toggle_gauge = header("Compass_Toggle", window_buttons::compass_toggle);
+GAUGEHDR close_subpanel_gauge = header("Close_Subpanel", window_buttons::close_subpanel);
+GAUGEHDR landing_view_toggle_gauge = header("Landing_View_Toggle", window_buttons::landing_view_toggle);
+GAUGEHDR electricity_toggle_gauge = header("Electricity_Toggle", window_buttons::electricity_toggle);
+GAUGEHDR overhead_toggle_gauge = header("Overhead_Toggle", window_buttons::overhead_toggle);
+GAUGEHDR nav_instruments_toggle_gauge = header("Nav_Instruments_Toggle", window_buttons::nav_instruments_toggle);
+GAUGEHDR autopilot_toggle_gauge = header("Autopilot_Toggle", window_buttons::autopilot_toggle);
+GAUGEHDR vfr_panel_toggle_gauge = header("VFR_Panel_Toggle", window_buttons::vfr_panel_toggle);
+GAUGEHDR ifr_panel_toggle_gauge = header("IFR_Panel_Toggle", window_buttons::ifr_panel_toggle);
+GAUGEHDR fuel_toggle_gauge = header("Fuel_Toggle", window_buttons::fuel_toggle);
+GAUGEHDR ins_msu_toggle_gauge = header("INS_MSU_Toggle", window_buttons::ins_msu_toggle);
+}  // namespace zephel

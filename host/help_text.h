@@ -1,0 +1,25 @@
+// What the help at a point of a gauge shows, as the `hover` step reports it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/mouse_routing.h"
+
+namespace host {
+
+// A text tooltip's argument block, as the host reads it: the tooltip's extra word points at
+// its argument count (the event-id slot) of callbacks, each giving one number.
+using PTOOLTIP_ARGUMENT_CALLBACK = FLOAT64(GAUGE_API*)(const MOUSERECT* tooltip);
+
+// The tooltip's text with its message-format placeholders filled in: "%N" or "%N!conv!"
+// takes argument N with the printf conversion conv (a number conversion; "%N" alone prints
+// it as "%g" would); "%%" is a percent sign. A placeholder without its argument, or with a
+// conversion that is not a number conversion, is left as it is.
+std::string format_tooltip(const char* text, const std::vector<double>& arguments);
+
+// "help 0xAB0F", "tooltip \"Radome switch\"", "tooltip help 0x3180" (both when the region
+// has a help id and a tooltip), or "no help".
+std::string describe_help(const HelpTarget& target);
+
+}  // namespace host

@@ -257,6 +257,10 @@ struct MOUSERECT {
     PTRWORD extra;       // tooltip: argument block
 };
 
+// A text tooltip's arguments: its extra word points at an array of as many of these callbacks
+// as its event-id slot counts, each giving one number for the text's placeholders.
+using PTOOLTIP_ARGUMENT_CALLBACK = FLOAT64(GAUGE_API*)(const MOUSERECT* tooltip);
+
 // The host passes the clicked gauge's header in the word after the click point.
 struct MOUSE_CLICK_POINT {
     PIXPOINT point;

@@ -8,10 +8,6 @@
 
 namespace host {
 
-// A text tooltip's argument block, as the host reads it: the tooltip's extra word points at
-// its argument count (the event-id slot) of callbacks, each giving one number.
-using PTOOLTIP_ARGUMENT_CALLBACK = FLOAT64(GAUGE_API*)(const MOUSERECT* tooltip);
-
 // The tooltip's text with its message-format placeholders filled in: "%N" or "%N!conv!"
 // takes argument N with the printf conversion conv (a number conversion; "%N" alone prints
 // it as "%g" would); "%%" is a percent sign. A placeholder without its argument, or with a

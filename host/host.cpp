@@ -85,11 +85,12 @@ double axis_fraction(double value, double first, double second) {
 
 }  // namespace
 
-bool GaugeInstance::uses_own_routines() const {
-    const GAUGEHDR* h = source_;
+namespace {
+bool has_own_routines(const GAUGEHDR* h) {
     return h->query_routine || h->install_routine || h->initialize_routine || h->update_routine ||
            h->generate_routine || h->draw_routine || h->kill_routine;
 }
+}  // namespace
 
 Host::Host()
     : aircraft_({[this](UINT32 id) { return var(id); }, [this](UINT32 id, double value) { set_var(id, value); },
@@ -199,6 +200,7 @@ GaugeInstance& Host::place(Module& module, const std::string& gauge, std::option
     inst.name_ = gauge;
     inst.module_ = &module;
     inst.source_ = source;
+    inst.own_routines_ = has_own_routines(source);
     if (parameters) {
         inst.parameters_ = std::make_unique<char[]>(parameters->size() + 1);
         std::memcpy(inst.parameters_.get(), parameters->c_str(), parameters->size() + 1);

@@ -63,7 +63,7 @@ public:
     GaugeSize size() const { return size_; }
     // The mouse list clicks are routed to (null when none is active).
     const MOUSERECT* mouse_list() const { return active_mouse_; }
-    bool uses_own_routines() const;
+    bool uses_own_routines() const { return own_routines_; }
     bool older_format() const { return header_->gauge_header_version == GAUGE_HEADER_VERSION_OLD; }
 
 private:
@@ -72,6 +72,7 @@ private:
     std::string name_;
     Module* module_ = nullptr;
     GAUGEHDR* source_ = nullptr;  // the module's own header
+    bool own_routines_ = false;   // the header brings its own element-list routines
     GAUGEHDR* header_ = nullptr;  // the header driven: a per-instance copy, or the module's own
     ELEMENT_HEADER* root_ = nullptr;
     std::unique_ptr<GAUGEHDR> header_copy_;

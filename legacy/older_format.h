@@ -3,7 +3,7 @@
 // and mouse list to the host's services. Each module supplies only its records.
 #pragma once
 
-#include "common/gauge_host.h"
+#include "common/gauge_records.h"
 
 namespace legacy {
 
@@ -22,12 +22,11 @@ void GAUGE_API generate(UINT32 phase);
 void GAUGE_API draw();
 void GAUGE_API kill();
 
-// The header of an older-format gauge: its name, its background and its nominal width.
+// The header of an older-format gauge: its name, its background and its nominal width, with
+// the seven routines of this frame.
 constexpr GAUGEHDR older_gauge_header(const char* name, ELEMENT_HEADER** elements, UINT32 width) {
-    GAUGEHDR h{};
+    GAUGEHDR h = records::gauge_header(name, width, elements, nullptr, nullptr);
     h.gauge_header_version = GAUGE_HEADER_VERSION_OLD;
-    h.gauge_name = name;
-    h.elements_list = elements;
     h.query_routine = query;
     h.install_routine = install;
     h.initialize_routine = initialize;
@@ -35,7 +34,6 @@ constexpr GAUGEHDR older_gauge_header(const char* name, ELEMENT_HEADER** element
     h.generate_routine = generate;
     h.draw_routine = draw;
     h.kill_routine = kill;
-    h.size_x_mm = width;
     return h;
 }
 

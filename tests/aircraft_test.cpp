@@ -246,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
 FLOAT64 GAUGE_API seven_degrees(const MOUSERECT*) { return 7.25; }
 
 TEST(Help, TooltipArgumentsComeFromTheirCallbacks) {
-    const host::PTOOLTIP_ARGUMENT_CALLBACK arguments[] = {seven_degrees};
+    const PTOOLTIP_ARGUMENT_CALLBACK arguments[] = {seven_degrees};
     const MOUSERECT list[] = {
         records::help_region(records::WHOLE_GAUGE, 0),
         records::tooltip_text("AoA %1!05.2f!", 1, reinterpret_cast<PTRWORD>(arguments)),

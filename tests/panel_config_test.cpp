@@ -248,20 +248,6 @@ TEST(FlightState, AppliesVariablesAndClicksTheNamedGauge) {
 
 // ---- the drawing commands ----------------------------------------------------------------------
 
-struct CommandRun {
-    int exit_code;
-    std::string out;
-};
-
-CommandRun panelhost(const std::string& args) {
-    FILE* pipe = popen((std::string(PANELHOST) + " " + args + " 2>&1").c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
 class DrawingCommands : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("panelhost_test_" + std::to_string(::getpid()));

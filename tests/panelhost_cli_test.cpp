@@ -11,21 +11,6 @@
 
 namespace {
 
-struct CommandRun {
-    int exit_code;
-    std::string out;  // standard output and error together
-};
-
-CommandRun panelhost(const std::string& args) {
-    const std::string command = std::string(PANELHOST) + " " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
 const std::string ZEPHEL = gauge_module_path("Zephel_Instr");
 
 TEST(PanelhostCli, ListPrintsTheCatalogue) {

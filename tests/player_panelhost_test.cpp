@@ -24,12 +24,10 @@ protected:
 
     // Runs panelhost in the working folder and gives back what it printed.
     std::string panelhost(const std::string& options_and_steps) {
-        const fs::path out = sandbox.root / "panelhost.out";
-        const std::string command = std::string(PANELHOST) + " eval " + gauge_module_path("Player") +
-                                    " player --workdir " + workdir.string() + " " + options_and_steps + " > " +
-                                    out.string() + " 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << read_file(out);
-        return read_file(out);
+        const CommandRun r = ::panelhost("eval " + gauge_module_path("Player") + " player --workdir " +
+                                         workdir.string() + " " + options_and_steps);
+        EXPECT_EQ(r.exit_code, 0) << r.out;
+        return r.out;
     }
 
     Sandbox sandbox;
